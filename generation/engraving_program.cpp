@@ -41,7 +41,11 @@ std::string FormatExtents(const ExtentsBox& box) {
            " x=" + std::to_string(box.maxX / 100) + " y=" + std::to_string(box.maxY / 100);
 }
 
-EngravingProgram GenerateProgram(const TextOutline& outline, const ProgramSettings& settings) {
+namespace {
+
+// Writes the figures of the outline into `text` and their strokes into `program`.
+void TraceFigures(const TextOutline& outline, const ProgramSettings& settings, ProgramText& text,
+                  EngravingProgram& program) {
     const std::int64_t scale = settings.scale;
     auto scaled = [scale](const OutlinePoint& p) { return ScaledPoint{p.x * scale, p.y * scale}; };
 
@@ -51,8 +55,6 @@ EngravingProgram GenerateProgram(const TextOutline& outline, const ProgramSettin
         if (IsWritten(point)) Include(box, scaled(point));
     const std::int64_t flip = box.maxY;
 
-    EngravingProgram program;
-    ProgramText text;
     text.Reserve(outline.size() + outline.size() / 8);
     program.strokes.reserve(outline.size() + outline.size() / 8);
     program.box = box;
@@ -91,9 +93,40 @@ EngravingProgram GenerateProgram(const TextOutline& outline, const ProgramSettin
         }
     }
 
+    program.extents = FormatExtents(box);
+}
+
+void TakeText(ProgramText& text, EngravingProgram& program) {
     program.lineCount = text.LineCount();
     program.text = text.TakeText();
-    program.extents = FormatExtents(box);
+}
+
+}  // namespace
+
+EngravingProgram GenerateProgram(const TextOutline& outline, const ProgramSettings& settings) {
+    EngravingProgram program;
+    ProgramText text;
+    TraceFigures(outline, settings, text, program);
+    TakeText(text, program);
+    return program;
+}
+
+EngravingProgram GenerateProgram(const TextOutline& outline, const ProgramSettings& settings,
+                                 const ControllerWords& controller) {
+    EngravingProgram program;
+    ProgramText text;
+    text.Words("G90");
+    text.Words("G94");
+    text.Words(controller.units == ProgramUnits::Inches ? "G20" : "G21");
+    if (controller.spindleSpeed > 0) text.SpindleClockwise(controller.spindleSpeed);
+    text.UseFeeds(controller.plungeFeed > 0 ? controller.plungeFeed : controller.feed,
+                  controller.feed);
+    TraceFigures(outline, settings, text, program);
+    // The tool ends at the engraving depth: take it out of the work before the spindle stops.
+    text.Lift(settings.travelHeight);
+    if (controller.spindleSpeed > 0) text.Words("M5");
+    text.Words("M2");
+    TakeText(text, program);
     return program;
 }
 

@@ -60,6 +60,23 @@ struct EngravingProgram {
 // lowest written point lies at Y 0.
 EngravingProgram GenerateProgram(const TextOutline& outline, const ProgramSettings& settings);
 
+enum class ProgramUnits { Millimetres, Inches };
+
+// What a controller needs to run the program as it is. Rates are in thousandths, so a feed
+// of 12.5 program units per minute is 12500.
+struct ControllerWords {
+    std::int64_t feed = 0;        // cutting feed, program units per minute; above 0
+    std::int64_t plungeFeed = 0;  // 0: plunge at the cutting feed
+    ProgramUnits units = ProgramUnits::Millimetres;
+    std::int64_t spindleSpeed = 0;  // revolutions per minute, clockwise; 0: spindle left alone
+};
+
+// The same figures, points and order, made ready for a controller: a header (absolute
+// distances, feed per minute, the unit word, the spindle start), a feed on every plunge and
+// cut, and an end (a lift out of the work, the spindle stop, the program end).
+EngravingProgram GenerateProgram(const TextOutline& outline, const ProgramSettings& settings,
+                                 const ControllerWords& controller);
+
 std::string FormatExtents(const ExtentsBox& box);
 
 }  // namespace scrivafresa

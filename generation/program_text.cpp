@@ -40,6 +40,24 @@ char* WriteHundredths(char* out, std::int64_t hundredths) {
     return out;
 }
 
+char* WriteThousandths(char* out, std::int64_t thousandths) {
+    std::uint64_t magnitude = static_cast<std::uint64_t>(thousandths);
+    if (thousandths < 0) {
+        *out++ = '-';
+        magnitude = 0 - magnitude;
+    }
+    out = std::to_chars(out, out + 21, magnitude / 1000).ptr;
+    unsigned fraction = static_cast<unsigned>(magnitude % 1000);
+    if (fraction != 0) {
+        *out++ = '.';
+        for (unsigned digit = 100; fraction != 0; digit /= 10) {
+            *out++ = static_cast<char>('0' + fraction / digit);
+            fraction %= digit;
+        }
+    }
+    return out;
+}
+
 void ProgramText::Reserve(std::size_t lines) { text_.reserve(lines * 24); }
 
 char* ProgramText::Room() { return line_; }
@@ -60,11 +78,33 @@ std::size_t ProgramText::Rapid(std::int64_t x, std::int64_t y) {
 }
 
 std::size_t ProgramText::Plunge(std::int32_t depth) {
-    return Finish(WriteInteger(WriteText(Room(), "G1 Z"), depth));
+    char* end = WriteInteger(WriteText(Room(), "G1 Z"), depth);
+    if (plungeFeed_ != feedInForce_) end = Feed(WriteText(end, " "), plungeFeed_);
+    return Finish(end);
 }
 
 std::size_t ProgramText::Cut(std::int64_t x, std::int64_t y) {
-    return Finish(WriteMove(Room(), "G1 X", x, y));
+    char* end = WriteMove(Room(), "G1 X", x, y);
+    if (cutFeed_ != feedInForce_) end = Feed(end, cutFeed_);  // after the line's own space
+    return Finish(end);
+}
+
+std::size_t ProgramText::Words(std::string_view words) {
+    return Finish(WriteText(Room(), words.substr(0, sizeof(line_) - 2)));
+}
+
+std::size_t ProgramText::SpindleClockwise(std::int64_t rpmThousandths) {
+    return Finish(WriteThousandths(WriteText(Room(), "M3 S"), rpmThousandths));
+}
+
+void ProgramText::UseFeeds(std::int64_t plungeThousandths, std::int64_t cutThousandths) {
+    plungeFeed_ = plungeThousandths;
+    cutFeed_ = cutThousandths;
+}
+
+char* ProgramText::Feed(char* end, std::int64_t feed) {
+    feedInForce_ = feed;
+    return WriteThousandths(WriteText(end, "F"), feed);
 }
 
 std::vector<std::string_view> ProgramLines(std::string_view text) {
