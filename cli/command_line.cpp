@@ -12,6 +12,8 @@ namespace {
 
 constexpr int kPixelsPerInch = 96;
 constexpr std::int64_t kMaxPoints = 10000;
+// Feeds and spindle speeds: above 0, at most a million, to three decimals.
+constexpr std::int64_t kMaxRateThousandths = 1'000'000'000;
 
 // The number of characters in UTF-8 text, or nothing when the bytes are not UTF-8: a text
 // the shell handed over in another encoding would otherwise be engraved as replacement boxes.
@@ -70,6 +72,31 @@ std::optional<std::int64_t> ReadStrictWhole(std::string_view text, std::int64_t 
     return value;
 }
 
+// A positive decimal number of at most three decimals ("300", "12.5"), in thousandths.
+std::optional<std::int64_t> ReadRate(std::string_view text) {
+    const std::size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view decimals =
+        point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    if (whole.empty() || whole.size() > 10) return std::nullopt;
+    if (point != std::string_view::npos && (decimals.empty() || decimals.size() > 3))
+        return std::nullopt;
+    std::int64_t thousandths = 0;
+    for (char c : whole) {
+        if (c < '0' || c > '9') return std::nullopt;
+        thousandths = thousandths * 10 + (c - '0');
+    }
+    std::int64_t unit = 1000;
+    thousandths *= unit;
+    for (char c : decimals) {
+        if (c < '0' || c > '9') return std::nullopt;
+        unit /= 10;
+        thousandths += (c - '0') * unit;
+    }
+    if (thousandths <= 0 || thousandths > kMaxRateThousandths) return std::nullopt;
+    return thousandths;
+}
+
 std::string Quoted(std::string_view text) {
     std::string quoted;
     quoted.reserve(text.size() + 2);
@@ -101,11 +128,15 @@ enum class Option {
     Output,
     Svg,
     Help,
-    Version
+    Version,
+    Feed,
+    PlungeFeed,
+    Units,
+    Spindle
 };
 
-// What follows an option: nothing, any text, or a whole number within [low, high].
-enum class Takes { Nothing, Text, WholeNumber };
+// What follows an option: nothing, any text, a whole number within [low, high], or a rate.
+enum class Takes { Nothing, Text, WholeNumber, Rate };
 
 struct OptionName {
     std::string_view name;
@@ -133,6 +164,10 @@ constexpr OptionName kOptions[] = {
     {"--help", Option::Help, Takes::Nothing},
     {"-h", Option::Help, Takes::Nothing},
     {"--version", Option::Version, Takes::Nothing},
+    {"--feed", Option::Feed, Takes::Rate},
+    {"--plunge-feed", Option::PlungeFeed, Takes::Rate},
+    {"--units", Option::Units, Takes::Text},
+    {"--spindle", Option::Spindle, Takes::Rate},
 };
 
 const OptionName* FindOption(std::string_view name) {
@@ -157,6 +192,8 @@ CommandLine ReadCommandLine(const std::vector<std::string>& arguments) {
     std::int64_t points = 36;
     std::optional<std::int64_t> height;
     bool onlyText = false;
+    ControllerWords controller;
+    std::string_view needsFeed;  // an option that only makes sense with --feed
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -196,6 +233,14 @@ CommandLine ReadCommandLine(const std::vector<std::string>& arguments) {
             const auto read = ReadStrictWhole(value, option->low, option->high);
             if (!read) return Refuse(WholeNumberProblem(name, value, option->low, option->high));
             number = *read;
+        } else if (option->takes == Takes::Rate) {
+            const auto read = ReadRate(value);
+            if (!read)
+                return Refuse(std::string(name) +
+                              " needs a positive number up to 1000000 with at most three "
+                              "decimals, not " +
+                              Quoted(value));
+            number = *read;
         }
 
         // clang-format off
@@ -215,10 +260,22 @@ CommandLine ReadCommandLine(const std::vector<std::string>& arguments) {
             case Option::Depth: request.engravingDepth = static_cast<std::int32_t>(number); break;
             case Option::Output: request.outputFile = value; break;
             case Option::Svg: request.svgFile = value; break;
+            case Option::Feed: controller.feed = number; break;
+            case Option::PlungeFeed: controller.plungeFeed = number; needsFeed = name; break;
+            case Option::Spindle: controller.spindleSpeed = number; needsFeed = name; break;
+            case Option::Units:
+                if (value == "mm") controller.units = ProgramUnits::Millimetres;
+                else if (value == "inch") controller.units = ProgramUnits::Inches;
+                else return Refuse("--units takes mm or inch, not " + Quoted(value));
+                needsFeed = name;
+                break;
         }
         // clang-format on
     }
 
+    if (!needsFeed.empty() && controller.feed == 0)
+        return Refuse(std::string(needsFeed) + " needs --feed");
+    if (controller.feed > 0) request.controller = controller;
     if (!text) return Refuse("missing TEXT to engrave (try --help)");
     const std::optional<std::size_t> characters = CountCharacters(*text);
     if (!characters) return Refuse("TEXT is not valid UTF-8");
@@ -248,6 +305,14 @@ Turns TEXT into a G-code engraving program (lines end in CR LF) and prints its e
   --svg FILE         also draw the toolpath as an SVG picture (travel blue, cuts red, Y up,
                      one program unit = one SVG unit), viewable in a browser
   -h, --help         show this text;  --version  show the version
+
+For a controller that runs the program as it is (GRBL, LinuxCNC):
+  --feed F           feed rate for cutting moves (a positive number, in program units per
+                     minute); adds a header, a feed on every plunge and cut, and a program end
+  --plunge-feed F    feed rate for the plunge (default: the cutting feed)
+  --units mm|inch    the program's unit word ("G21" or "G20"; default mm)
+  --spindle RPM      start the spindle clockwise at RPM before the first move, stop it at the end
+  The last three need --feed. Without --feed the program holds only the moves.
 
 An empty TEXT gives an empty program. Put "--" before a TEXT that starts with "-".
 Exit status: 0 done, 1 font or file problem, 2 usage error.

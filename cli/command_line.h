@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engraving_font.h"
+#include "engraving_program.h"
 
 namespace scrivafresa::cli {
 
@@ -18,6 +19,7 @@ struct EngraveRequest {
     std::int32_t engravingDepth = -1;
     std::optional<std::string> outputFile;  // standard output when absent
     std::optional<std::string> svgFile;
+    std::optional<ControllerWords> controller;  // with --feed: a controller-ready program
 };
 
 enum class Action { Engrave, ShowHelp, ShowVersion, RefuseUsage };

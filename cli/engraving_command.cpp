@@ -43,8 +43,10 @@ int Engrave(const EngraveRequest& request) {
     settings.scale = request.scale;
     settings.travelHeight = request.travelHeight;
     settings.engravingDepth = request.engravingDepth;
-    const EngravingProgram program =
-        GenerateProgram(source->GetTextOutline(request.text, request.font), settings);
+    const TextOutline outline = source->GetTextOutline(request.text, request.font);
+    const EngravingProgram program = request.controller
+                                         ? GenerateProgram(outline, settings, *request.controller)
+                                         : GenerateProgram(outline, settings);
 
     // Both files are written in full before either replaces what was there.
     std::optional<ReplacedFile> output, picture;
