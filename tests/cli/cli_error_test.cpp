@@ -66,6 +66,42 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(
+    ControllerUsage, Refusal,
+    ::testing::Values(
+        RefusalCase{"plunge_feed_without_feed",
+                    {"--plunge-feed", "100", "x"},
+                    2,
+                    "--plunge-feed needs --feed"},
+        RefusalCase{"units_without_feed", {"--units", "mm", "x"}, 2, "--units needs --feed"},
+        RefusalCase{
+            "spindle_without_feed", {"--spindle", "10000", "x"}, 2, "--spindle needs --feed"},
+        RefusalCase{"feed_zero", {"--feed", "0", "x"}, 2, "--feed needs a positive number"},
+        RefusalCase{"feed_zero_decimals", {"--feed", "0.000", "x"}, 2, "--feed"},
+        RefusalCase{"feed_negative", {"--feed", "-300", "x"}, 2, "--feed"},
+        RefusalCase{"feed_four_decimals", {"--feed", "12.3456", "x"}, 2, "three decimals"},
+        RefusalCase{"feed_decimal_comma", {"--feed", "12,5", "x"}, 2, "\"12,5\""},
+        RefusalCase{"feed_exponent", {"--feed", "1e3", "x"}, 2, "--feed"},
+        RefusalCase{"feed_with_unit", {"--feed", "300mm", "x"}, 2, "--feed"},
+        RefusalCase{"feed_bare_point", {"--feed", "300.", "x"}, 2, "--feed"},
+        RefusalCase{"feed_beyond_a_million", {"--feed", "1000000.001", "x"}, 2, "1000000"},
+        RefusalCase{"feed_missing_value", {"x", "--feed"}, 2, "--feed needs a value"},
+        RefusalCase{"plunge_feed_zero",
+                    {"--feed", "300", "--plunge-feed", "0", "x"},
+                    2,
+                    "--plunge-feed needs a positive number"},
+        RefusalCase{"spindle_zero",
+                    {"--feed", "300", "--spindle", "0", "x"},
+                    2,
+                    "--spindle needs a positive number"},
+        RefusalCase{"spindle_words", {"--feed", "300", "--spindle", "fast", "x"}, 2, "--spindle"},
+        RefusalCase{"units_unknown",
+                    {"--feed", "300", "--units", "cm", "x"},
+                    2,
+                    "--units takes mm or inch"},
+        RefusalCase{"units_capitals", {"--feed", "300", "--units", "MM", "x"}, 2, "--units"}),
+    [](const auto& info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(
     Failure, Refusal,
     ::testing::Values(
         RefusalCase{"font_file_missing", {"--font-file", "missing.ttf", "x"}, 1, "missing.ttf"},

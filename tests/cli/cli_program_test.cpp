@@ -65,7 +65,12 @@ INSTANTIATE_TEST_SUITE_P(
         // "j" reaches left of its cell: negative X and "-x=", at a scale that leaves hundredths.
         GoldenCase{"overhang_left",
                    {"--height", "-100", "--scale", "60", "--strikeout", "--travel", "10", "j;"},
-                   "-x=-1 -y=0 x=37 y=68"}),
+                   "-x=-1 -y=0 x=37 y=68"},
+        // Header, feeds restated after each slower plunge, lift out of the work, end.
+        GoldenCase{"controller_ready",
+                   {"--feed", "300", "--plunge-feed", "100.5", "--units", "inch", "--spindle",
+                    "10000", "Hi"},
+                   "-x=0 -y=0 x=45 y=45"}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(CommandLineTest, DrawsTheToolpathAsAnSvgPicture) {
