@@ -1,5 +1,6 @@
-// Shows the window on the display it is given, presses Generate once and saves what the screen
-// then shows of the window. The README's screenshot comes from it, under Xvfb.
+// Shows the window on the display it is given, types a text, presses Generate once and saves
+// what the screen then shows of the window. The README's screenshot comes from it, under Xvfb:
+//   xvfb-run -a -s "-screen 0 1280x800x24" window_screenshot docs/window-after-a-run.png
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
         }
     };
     settle(500);
+    form.TestoDaScrivere->setText(QStringLiteral("Scrivafresa 雕刻"));
     form.Generate->click();
     settle(500);
 
