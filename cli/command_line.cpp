@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engraving_program.h"
+#include "utf8_text.h"
 
 namespace scrivafresa::cli {
 namespace {
@@ -14,40 +15,6 @@ constexpr int kPixelsPerInch = 96;
 constexpr std::int64_t kMaxPoints = 10000;
 // Feeds and spindle speeds: above 0, at most a million, to three decimals.
 constexpr std::int64_t kMaxRateThousandths = 1'000'000'000;
-
-// The number of characters in UTF-8 text, or nothing when the bytes are not UTF-8: a text
-// the shell handed over in another encoding would otherwise be engraved as replacement boxes.
-std::optional<std::size_t> CountCharacters(std::string_view text) {
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < text.size(); ++count) {
-        const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-        const unsigned char lead = byte(i);
-        std::size_t length = 0;
-        char32_t c = 0;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2, c = lead & 0x1F;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3, c = lead & 0x0F;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4, c = lead & 0x07;
-        } else {
-            return std::nullopt;
-        }
-        if (i + length > text.size()) return std::nullopt;
-        for (std::size_t k = 1; k < length; ++k) {
-            if ((byte(i + k) & 0xC0) != 0x80) return std::nullopt;
-            c = (c << 6) | (byte(i + k) & 0x3F);
-        }
-        static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (c < kSmallest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-            return std::nullopt;
-        i += length;
-    }
-    return count;
-}
 
 // A whole number written as an optional sign and decimal digits, nothing else, within
 // [low, high].
@@ -277,6 +244,7 @@ CommandLine ReadCommandLine(const std::vector<std::string>& arguments) {
         return Refuse(std::string(needsFeed) + " needs --feed");
     if (controller.feed > 0) request.controller = controller;
     if (!text) return Refuse("missing TEXT to engrave (try --help)");
+    // Text the shell handed over in another encoding would be engraved as replacement boxes.
     const std::optional<std::size_t> characters = CountCharacters(*text);
     if (!characters) return Refuse("TEXT is not valid UTF-8");
     if (*characters > kMaxTextCharacters)

@@ -8,6 +8,7 @@
 
 #include "font_faces.h"
 #include "font_matching.h"
+#include "utf8_text.h"
 
 namespace scrivafresa {
 namespace {
@@ -15,46 +16,12 @@ namespace {
 // Curves are flattened to within this many pixels, well under the whole pixel that the
 // points are then rounded to.
 constexpr double kFlatteningTolerance = 0.2;
+// What a malformed byte of the text stands for.
+constexpr char32_t kReplacementCharacter = 0xFFFD;
 // The slant a renderer gives a face that has no italic of its own.
 constexpr long kSyntheticSlant = 0x3333;  // 0.2 in 16.16
 // Flattened glyphs kept before the cache starts afresh.
 constexpr std::size_t kMaxCachedGlyphs = 50000;
-
-// Decodes one UTF-8 character; a malformed byte stands for U+FFFD.
-char32_t NextCharacter(std::string_view text, std::size_t& i) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char lead = byte(i);
-    int length = 0;
-    char32_t c = 0;
-    if (lead < 0x80) {
-        ++i;
-        return lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-        length = 2, c = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3, c = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4, c = lead & 0x07;
-    } else {
-        ++i;
-        return 0xFFFD;
-    }
-    if (i + length > text.size()) {
-        ++i;
-        return 0xFFFD;
-    }
-    for (int k = 1; k < length; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) {
-            ++i;
-            return 0xFFFD;
-        }
-        c = (c << 6) | (byte(i + k) & 0x3F);
-    }
-    static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    i += length;
-    if (c < kSmallest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0xFFFD;
-    return c;
-}
 
 // A filled rectangle across the text, as underline and strike-out draw it.
 void AppendBar(int left, int right, int top, int thickness, TextOutline& out) {
@@ -245,7 +212,7 @@ TextOutline OutlineSource::GetTextOutline(std::string_view text, const Engraving
     const CellMetrics metrics = face->Metrics(em);
     int pen = 0;
     for (std::size_t i = 0; i < text.size();) {
-        const char32_t c = NextCharacter(text, i);
+        const char32_t c = DecodeCharacter(text, i).value_or(kReplacementCharacter);
         const auto [source, glyph] = state_->GlyphFor(resolved, font, c);
         const GlyphShape* shape = state_->Shape(source, glyph, em);
         for (OutlinePoint p : shape->points) {
