@@ -143,6 +143,32 @@ TEST(EngravingProgramTest, EveryFigureStartsWithALiftAndTheRunIsRepeatable) {
     EXPECT_EQ(first.Lines()[7], "G0 X5.00 Y1.00 ");
 }
 
+TEST(ControllerProgramTest, AddsHeaderFeedsAndEndAroundTheSameMoves) {
+    ControllerWords words;
+    words.feed = 300000;
+    words.plungeFeed = 100500;
+    words.spindleSpeed = 10000000;
+    const EngravingProgram program = GenerateProgram(kSquare, ProgramSettings{}, words);
+    EXPECT_THAT(LinesOf(program),
+                ElementsAre("G90", "G94", "G21", "M3 S10000", "G0 Z2", "G0 X10.00 Y20.00 ",
+                            "G1 Z-1 F100.5", "G1 X30.00 Y20.00 F300", "G1 X30.00 Y0.00 ",
+                            "G1 X10.00 Y0.00 ", "G1 X10.00 Y20.00 ", "G0 Z2", "M5", "M2"));
+    // The strokes still point at the moves they draw.
+    EXPECT_EQ(program.strokes.front().line, 5u);
+    EXPECT_EQ(program.strokes.back().line, 10u);
+    EXPECT_EQ(program.extents, Generate(kSquare).extents);
+
+    words = ControllerWords{};
+    words.feed = 250000;
+    words.units = ProgramUnits::Inches;
+    const TextOutline twoFigures = {{1, 1, PT_MOVETO}, {2, 1, kClose},
+                                    {5, 5, PT_MOVETO}, {6, 5, kClose}};
+    EXPECT_THAT(LinesOf(GenerateProgram(twoFigures, ProgramSettings{}, words)),
+                ElementsAre("G90", "G94", "G20", "G0 Z2", "G0 X1.00 Y4.00 ", "G1 Z-1 F250",
+                            "G1 X2.00 Y4.00 ", "G1 X1.00 Y4.00 ", "G0 Z2", "G0 X5.00 Y0.00 ",
+                            "G1 Z-1", "G1 X6.00 Y0.00 ", "G1 X5.00 Y0.00 ", "G0 Z2", "M2"));
+}
+
 TEST(EngravingProgramTest, ALocaleWithADecimalCommaChangesNoByte) {
     const std::string expected = Generate(kSquare).text;
     testing::DecimalCommaLocale locale;

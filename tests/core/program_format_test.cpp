@@ -35,6 +35,19 @@ INSTANTIATE_TEST_SUITE_P(
                       FormCase{2147483647, "21474836.47"}, FormCase{-2147483648LL, "-21474836.48"},
                       FormCase{INT64_MIN, "-92233720368547758.08"}));
 
+std::string Thousandths(std::int64_t value) {
+    char buffer[32];
+    return std::string(buffer, WriteThousandths(buffer, value));
+}
+
+TEST(RateFormTest, WritesOnlyTheDecimalsARateNeeds) {
+    EXPECT_EQ(Thousandths(300000), "300");
+    EXPECT_EQ(Thousandths(12500), "12.5");
+    EXPECT_EQ(Thousandths(12050), "12.05");
+    EXPECT_EQ(Thousandths(1), "0.001");
+    EXPECT_EQ(Thousandths(1000000000), "1000000");
+}
+
 TEST(ProgramTextTest, WritesTheFourLineFormsEachEndingInCrLf) {
     ProgramText program;
     EXPECT_EQ(program.Lift(2), 0u);
