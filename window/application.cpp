@@ -11,7 +11,9 @@
 #include "main_window.h"
 #include "window_services.h"
 
-static void LoadPictures() { Q_INIT_RESOURCE(scrivafresa); }
+static void LoadPictures() {
+    Q_INIT_RESOURCE(scrivafresa);
+}
 
 namespace scrivafresa {
 namespace {
@@ -37,10 +39,11 @@ void PrepareApplication(QApplication& application) {
 
 int RunApplication(int argc, char** argv) {
     if (!DisplayReachable()) {
-        std::fputs("scrivafresa: no display to open the window on (neither DISPLAY nor "
-                   "WAYLAND_DISPLAY is set).\nStart it from a desktop session, or under a "
-                   "virtual X server: xvfb-run scrivafresa\n",
-                   stderr);
+        std::fputs(
+            "scrivafresa: no display to open the window on (neither DISPLAY nor "
+            "WAYLAND_DISPLAY is set).\nStart it from a desktop session, or under a "
+            "virtual X server: xvfb-run scrivafresa\n",
+            stderr);
         return 1;
     }
     // A save beyond the file size limit must fail like a full disk, not end the program.

@@ -1,3 +1,5 @@
 #include "application.h"
 
-int main(int argc, char** argv) { return scrivafresa::RunApplication(argc, argv); }
+int main(int argc, char** argv) {
+    return scrivafresa::RunApplication(argc, argv);
+}

@@ -173,7 +173,8 @@ void TForm1::BuildControls() {
 }
 
 void TForm1::ConnectHandlers() {
-    connect(Generate, &QPushButton::clicked, this, [this] { Handle(Generate, &TForm1::GenerateClick); });
+    connect(Generate, &QPushButton::clicked, this,
+            [this] { Handle(Generate, &TForm1::GenerateClick); });
     connect(Font, &QPushButton::clicked, this, [this] { Handle(Font, &TForm1::FontClick); });
     connect(Salva, &QPushButton::clicked, this, [this] { Handle(Salva, &TForm1::SalvaClick); });
     connect(ScrollBar1, &QScrollBar::valueChanged, this,

@@ -23,7 +23,7 @@ namespace scrivafresa {
 // handlers copy values between them and the engraving core.
 class TForm1 : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Outer size of the window, frame included, used to centre it.
     static constexpr QSize kOuterSize{800, 600};
     // The area the controls are laid out in.
@@ -69,7 +69,7 @@ public:
     // Showing the window from hidden first runs FormShow; the first time it is also centred.
     void setVisible(bool visible) override;
 
-private:
+  private:
     void BuildControls();
     void ConnectHandlers();
     // Both copies of the engraving font, always together.

@@ -15,7 +15,7 @@ namespace scrivafresa {
 // run to the next.
 class PreviewImage : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kWidth = 778;
     static constexpr int kHeight = 202;
 
@@ -39,10 +39,10 @@ public:
 
     QSize sizeHint() const override { return picture_.size(); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QImage picture_;
     EngravingFont font_;
     int penWidth_ = 1;

@@ -10,7 +10,7 @@ namespace scrivafresa {
 // A borderless window that shows the logo while the program starts.
 class TFrmSplash : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr QSize kSize{602, 319};
 
     // Has no owner: it is a window of its own.

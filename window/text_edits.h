@@ -10,10 +10,10 @@ namespace scrivafresa {
 // from the window's activation, so that typing replaces it; a mouse click only places the caret.
 class SelectingLineEdit : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     using QLineEdit::QLineEdit;
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* event) override;
 };
 
@@ -21,13 +21,13 @@ protected:
 // font's own colour.
 class EngravingTextEdit : public SelectingLineEdit {
     Q_OBJECT
-public:
+  public:
     using SelectingLineEdit::SelectingLineEdit;
 
     const EngravingFont& engravingFont() const { return font_; }
     void setEngravingFont(const EngravingFont& font);
 
-private:
+  private:
     EngravingFont font_;
 };
 

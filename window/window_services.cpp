@@ -21,7 +21,8 @@ bool AskSavePath(QWidget* parent, SaveDialogSettings& settings) {
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(settings.nameFilters);
     dialog.setDefaultSuffix(settings.defaultSuffix);
-    if (!settings.selectedNameFilter.isEmpty()) dialog.selectNameFilter(settings.selectedNameFilter);
+    if (!settings.selectedNameFilter.isEmpty())
+        dialog.selectNameFilter(settings.selectedNameFilter);
     if (!settings.fileName.isEmpty()) dialog.selectFile(settings.fileName);
     if (dialog.exec() != QDialog::Accepted) return false;
     const QStringList chosen = dialog.selectedFiles();
@@ -33,7 +34,9 @@ bool AskSavePath(QWidget* parent, SaveDialogSettings& settings) {
 
 }  // namespace
 
-QString ErrorBoxText(const QString& message) { return message + QLatin1Char('.'); }
+QString ErrorBoxText(const QString& message) {
+    return message + QLatin1Char('.');
+}
 
 WindowServices DesktopServices() {
     WindowServices services;

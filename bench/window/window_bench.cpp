@@ -86,7 +86,7 @@ BENCHMARK(BM_GenerateClick_Chinese85_FirstInWindow)->Unit(benchmark::kMillisecon
 
 // Counts the paints of one widget.
 class PaintWatch : public QObject {
-public:
+  public:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint) painted = true;
         return false;

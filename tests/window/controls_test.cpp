@@ -35,7 +35,10 @@ TEST_F(WindowTest, ControlsStandWhereTheLayoutPutsThemWithTheirTexts) {
         "需要改变生成的文字大小？预览\n增加和缩小字体大小从100到1");
     const std::vector<Placement> layout = {
         {"Label3", f.Label3, &f, {7, 7, 24, 18}, QStringLiteral("文本")},
-        {"TestoDaScrivere", f.TestoDaScrivere, &f, {38, 7, 739, 104},
+        {"TestoDaScrivere",
+         f.TestoDaScrivere,
+         &f,
+         {38, 7, 739, 104},
          QStringLiteral("在这里输入要雕刻的文字")},
         {"Label5", f.Label5, &f, {52, 114, 24, 15}, QStringLiteral("尺寸")},
         {"Label6", f.Label6, &f, {124, 114, 18, 18}, QStringLiteral("100")},
@@ -51,7 +54,10 @@ TEST_F(WindowTest, ControlsStandWhereTheLayoutPutsThemWithTheirTexts) {
         {"Label2", f.Label2, &f, {292, 264, 58, 17}, QStringLiteral("Z 雕刻深度")},
         {"P2", f.P2, &f, {396, 265, 39, 21}, QStringLiteral("-1")},
         {"GroupBox1", f.GroupBox1, &f, {289, 293, 496, 60}, QStringLiteral("材料尺寸")},
-        {"Label4", f.Label4, f.GroupBox1, {7, 20, 216, 13},
+        {"Label4",
+         f.Label4,
+         f.GroupBox1,
+         {7, 20, 216, 13},
          QStringLiteral("该物质的尺寸？可以推导出切口以上零点")},
         {"Dimensioni", f.Dimensioni, f.GroupBox1, {7, 39, 226, 17}, {}},
         {"GroupBox2", f.GroupBox2, &f, {456, 152, 329, 145}, QStringLiteral("简要说明：")},
@@ -148,7 +154,7 @@ TEST_F(WindowTest, TheTextToEngraveHoldsAtMost255Characters) {
 }
 
 class ShownWindowTest : public WindowTest {
-protected:
+  protected:
     void SetUp() override {
         WindowTest::SetUp();
         form->show();
@@ -163,9 +169,9 @@ TEST_F(ShownWindowTest, StartsInTheTextWithItsPromptSelected) {
 }
 
 TEST_F(ShownWindowTest, TabGoesThroughTheControlsInOrderAndSelectsEditTexts) {
-    const std::vector<QWidget*> forward = {form->ScrollBar1, form->Font,  form->Generate,
-                                           form->Diametro,   form->P1,    form->P2,
-                                           form->Salva,      form->TestoDaScrivere};
+    const std::vector<QWidget*> forward = {
+        form->ScrollBar1, form->Font, form->Generate, form->Diametro,
+        form->P1,         form->P2,   form->Salva,    form->TestoDaScrivere};
     for (QWidget* expected : forward) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), expected) << expected->objectName().toStdString();
@@ -185,7 +191,8 @@ TEST_F(ShownWindowTest, EnterOrSpaceOnAButtonPressesItOnceAndEnterInAnEditPresse
     QTest::keyClick(form->Generate, Qt::Key_Space);
     EXPECT_EQ(generated.count(), 2);
 
-    for (QLineEdit* edit : {static_cast<QLineEdit*>(form->TestoDaScrivere), static_cast<QLineEdit*>(form->P1)}) {
+    for (QLineEdit* edit :
+         {static_cast<QLineEdit*>(form->TestoDaScrivere), static_cast<QLineEdit*>(form->P1)}) {
         edit->setFocus(Qt::TabFocusReason);
         QTest::keyClick(edit, Qt::Key_Return);
         QTest::keyClick(edit, Qt::Key_Escape);

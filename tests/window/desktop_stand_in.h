@@ -18,11 +18,11 @@ namespace scrivafresa::testing {
 // Plays the person at the desktop: answers the dialogs as told and records what the window
 // showed and asked.
 struct DesktopStandIn {
-    std::optional<QFont> fontAnswer;           // nothing: the font dialog is cancelled
+    std::optional<QFont> fontAnswer;  // nothing: the font dialog is cancelled
     std::vector<QFont> fontDialogOpenedOn;
-    std::optional<QString> savePathAnswer;     // nothing: the save dialog is cancelled
-    std::vector<QString> saveDialogOffered;    // the file name each save dialog offered
-    std::vector<QString> errors;               // messages of the error box
+    std::optional<QString> savePathAnswer;   // nothing: the save dialog is cancelled
+    std::vector<QString> saveDialogOffered;  // the file name each save dialog offered
+    std::vector<QString> errors;             // messages of the error box
     std::vector<std::chrono::milliseconds> splashWaits;
     std::function<void()> whileSplashShows;
 
@@ -51,7 +51,7 @@ struct DesktopStandIn {
 
 // A fresh window per test, never shown unless the test shows it.
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { form = std::make_unique<TForm1>(desktop.Services()); }
     void TearDown() override { form.reset(); }
 

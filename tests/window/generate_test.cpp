@@ -38,7 +38,7 @@ int CountOf(const QImage& picture, QRgb colour) {
 }
 
 class GenerateTest : public WindowTest {
-protected:
+  protected:
     // What a person does to engrave in DejaVu Sans at 36 points.
     void ChooseDejaVuSans() {
         QFont font(QStringLiteral("DejaVu Sans"));
@@ -131,8 +131,8 @@ TEST_F(GenerateTest, PreviewDrawsTheToolpathInBlueAndRedInsideABlackFrame) {
 
     // The first travel starts at (0, 0), over the frame.
     EXPECT_EQ(picture.pixel(0, 0), kBlue);
-    for (const QPoint corner : {QPoint(777, 0), QPoint(0, 201), QPoint(777, 201),
-                                QPoint(400, 0), QPoint(0, 100), QPoint(777, 100), QPoint(400, 201)})
+    for (const QPoint corner : {QPoint(777, 0), QPoint(0, 201), QPoint(777, 201), QPoint(400, 0),
+                                QPoint(0, 100), QPoint(777, 100), QPoint(400, 201)})
         EXPECT_EQ(picture.pixel(corner), kBlack) << corner.x() << "," << corner.y();
     EXPECT_EQ(picture.pixel(760, 180), kWhite);
 

@@ -27,7 +27,7 @@ void Write(const QString& path, const QByteArray& bytes) {
 }
 
 class SavingTest : public WindowTest {
-protected:
+  protected:
     QString PathOf(const QString& name) const { return folder_.filePath(name); }
     QStringList FilesInFolder() const { return QDir(folder_.path()).entryList(QDir::Files); }
     void SaveAs(const QString& path) {
@@ -107,8 +107,8 @@ TEST_F(SavingTest, AFolderThatDoesNotExistShowsCannotCreateAndTouchesNothing) {
 
     ASSERT_EQ(desktop.errors.size(), 1u);
     EXPECT_EQ(desktop.errors[0], QStringLiteral("Cannot create file ") + path);
-    EXPECT_EQ(ErrorBoxText(desktop.errors[0]), QStringLiteral("Cannot create file ") + path +
-                                                    QLatin1Char('.'));
+    EXPECT_EQ(ErrorBoxText(desktop.errors[0]),
+              QStringLiteral("Cannot create file ") + path + QLatin1Char('.'));
     EXPECT_EQ(form->Memo1->toPlainText(), memo);
     EXPECT_EQ(form->SaveDialog1.fileName, path);
     EXPECT_TRUE(QDir(folder_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
@@ -141,7 +141,7 @@ TEST_F(SavingTest, AWriteThatFallsShortShowsStreamWriteErrorAndKeepsTheOldFile) 
 
 // The save dialog the desktop really shows, answered from inside its own event loop.
 class DesktopSaveDialogTest : public SavingTest {
-protected:
+  protected:
     // Runs the dialog; `answer` acts on it once it is open.
     bool RunDialog(const std::function<void(QFileDialog*)>& answer) {
         bool seen = false;
@@ -160,9 +160,8 @@ protected:
 TEST_F(DesktopSaveDialogTest, OffersTheFiltersAndAppendsTheSuffix) {
     const bool confirmed = RunDialog([&](QFileDialog* dialog) {
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("保存 程序 GCode"));
-        EXPECT_EQ(dialog->nameFilters(),
-                  (QStringList{QStringLiteral("File GCode standard (*.gc)"),
-                               QStringLiteral("Tutti i file (*)")}));
+        EXPECT_EQ(dialog->nameFilters(), (QStringList{QStringLiteral("File GCode standard (*.gc)"),
+                                                      QStringLiteral("Tutti i file (*)")}));
         EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("File GCode standard (*.gc)"));
         EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
         EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));

@@ -38,10 +38,9 @@ int main(int argc, char** argv) {
     form.Generate->click();
     settle(500);
 
-    const QPixmap shot = form.screen()->grabWindow(0, form.frameGeometry().x(),
-                                                   form.frameGeometry().y(),
-                                                   form.frameGeometry().width(),
-                                                   form.frameGeometry().height());
+    const QPixmap shot =
+        form.screen()->grabWindow(0, form.frameGeometry().x(), form.frameGeometry().y(),
+                                  form.frameGeometry().width(), form.frameGeometry().height());
     if (!shot.save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "window_screenshot: cannot write %s\n", argv[1]);
         return 1;
