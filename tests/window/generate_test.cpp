@@ -135,6 +135,8 @@ TEST_F(GenerateTest, PreviewDrawsTheToolpathInBlueAndRedInsideABlackFrame) {
                                 QPoint(0, 100), QPoint(777, 100), QPoint(400, 201)})
         EXPECT_EQ(picture.pixel(corner), kBlack) << corner.x() << "," << corner.y();
     EXPECT_EQ(picture.pixel(760, 180), kWhite);
+    // The control shows the picture unscaled.
+    EXPECT_TRUE(form->Testo->grab().toImage().convertToFormat(QImage::Format_RGB32) == picture);
 
     const EngravingProgram expected = Expected(form->TestoDaScrivere->text());
     ASSERT_FALSE(expected.strokes.empty());

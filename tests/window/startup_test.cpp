@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
 
 #include "desktop_stand_in.h"
 #include "splash.h"
@@ -28,6 +29,8 @@ TEST_F(WindowTest, SplashIsShownAloneAndCentredForItsWaitThenTheWindowComesUpCen
         ASSERT_EQ(windows.size(), 1u);
         splash = windows.front();
         EXPECT_TRUE(splash->isVisible());
+        // On the screen before the wait begins.
+        EXPECT_TRUE(splash->windowHandle() && splash->windowHandle()->isExposed());
         EXPECT_TRUE(splash->windowFlags() & Qt::FramelessWindowHint);
         EXPECT_EQ(splash->size(), QSize(602, 319));
         splashAt = splash->pos();
