@@ -64,22 +64,21 @@ void BM_Cjk85UMing200(benchmark::State& state) {
 }
 BENCHMARK(BM_Cjk85UMing200)->Unit(benchmark::kMillisecond);
 
-// The first run in a fresh source: faces opened and every glyph flattened.
-void BM_Latin255FirstRun(benchmark::State& state) {
-    const std::string text = LatinText();
+// The first run in a fresh source: the face opened and every glyph flattened.
+void RunFirstTime(benchmark::State& state, const std::string& text, const char* fontFile) {
     for (auto _ : state) {
-        OutlineSource source("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
+        OutlineSource source(fontFile);
         benchmark::DoNotOptimize(RunGeneration(source, text, FontNamed("any", -200), 100, "2", "-1"));
     }
+}
+
+void BM_Latin255FirstRun(benchmark::State& state) {
+    RunFirstTime(state, LatinText(), "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
 }
 BENCHMARK(BM_Latin255FirstRun)->Unit(benchmark::kMillisecond);
 
 void BM_Cjk85FirstRun(benchmark::State& state) {
-    const std::string text = CjkText();
-    for (auto _ : state) {
-        OutlineSource source("/usr/share/fonts/truetype/arphic/uming.ttc");
-        benchmark::DoNotOptimize(RunGeneration(source, text, FontNamed("any", -200), 100, "2", "-1"));
-    }
+    RunFirstTime(state, CjkText(), "/usr/share/fonts/truetype/arphic/uming.ttc");
 }
 BENCHMARK(BM_Cjk85FirstRun)->Unit(benchmark::kMillisecond);
 
