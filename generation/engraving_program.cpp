@@ -50,13 +50,20 @@ void TraceFigures(const TextOutline& outline, const ProgramSettings& settings, P
     auto scaled = [scale](const OutlinePoint& p) { return ScaledPoint{p.x * scale, p.y * scale}; };
 
     // Bounds pass: the lowest written point becomes Y 0 of the program.
+    // It also counts the moves, so that the program and its strokes are allocated once.
     ExtentsBox box;
-    for (const OutlinePoint& point : outline)
-        if (IsWritten(point)) Include(box, scaled(point));
+    std::size_t written = 0, starts = 0, closes = 0;
+    for (const OutlinePoint& point : outline) {
+        closes += ClosesFigure(point);
+        if (!IsWritten(point)) continue;
+        Include(box, scaled(point));
+        ++written;
+        starts += StartsFigure(point);
+    }
     const std::int64_t flip = box.maxY;
 
-    text.Reserve(outline.size() + outline.size() / 8);
-    program.strokes.reserve(outline.size() + outline.size() / 8);
+    text.Reserve(written + 2 * starts + closes);
+    program.strokes.reserve(written + closes);
     program.box = box;
 
     std::uint32_t pen = kColorBlack;  // what the cleared preview leaves until a contour starts

@@ -178,13 +178,16 @@ struct OutlineSource::State {
         return {font.primary, 0};
     }
 
+    void MakeRoomForGlyphs() {
+        if (glyphs.size() >= kMaxCachedGlyphs) glyphs.clear();
+    }
+
     const GlyphShape* Shape(const GlyphSource& source, unsigned glyph, int emPixels) {
         const Synthesis& s = source.synthesis;
         const GlyphKey key{source.face, glyph, emPixels, s.embolden, s.slant, s.slant ? s.xy : 0};
         if (auto it = glyphs.find(key); it != glyphs.end()) return &it->second;
         GlyphShape shape;
         if (!source.face->Trace(glyph, emPixels, s, kFlatteningTolerance, shape)) shape = {};
-        if (glyphs.size() >= kMaxCachedGlyphs) glyphs.clear();
         return &glyphs.emplace(key, std::move(shape)).first->second;
     }
 };
@@ -210,17 +213,27 @@ TextOutline OutlineSource::GetTextOutline(std::string_view text, const Engraving
 
     const int em = face->EmPixelsForHeight(font.Height);
     const CellMetrics metrics = face->Metrics(em);
+    // Glyphs first, then their points in one allocation. Cached shapes stay where they are
+    // while the text is laid out.
+    state_->MakeRoomForGlyphs();
+    std::vector<std::pair<const GlyphShape*, int>> placed;
+    std::size_t points = 8;  // room for underline and strike-out
     int pen = 0;
     for (std::size_t i = 0; i < text.size();) {
         const char32_t c = DecodeCharacter(text, i).value_or(kReplacementCharacter);
         const auto [source, glyph] = state_->GlyphFor(resolved, font, c);
         const GlyphShape* shape = state_->Shape(source, glyph, em);
+        placed.emplace_back(shape, pen);
+        points += shape->points.size();
+        pen += shape->advance;
+    }
+    outline.reserve(points);
+    for (const auto& [shape, x] : placed) {
         for (OutlinePoint p : shape->points) {
-            p.x += pen;
+            p.x += x;
             p.y += metrics.baseline;
             outline.push_back(p);
         }
-        pen += shape->advance;
     }
     if (pen > 0 && font.Style.underline)
         AppendBar(0, pen, metrics.underlineTop, metrics.underlineThickness, outline);
