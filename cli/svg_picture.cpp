@@ -1,7 +1,6 @@
 #include "svg_picture.h"
 
 #include <algorithm>
-#include <optional>
 #include <string_view>
 
 #include "program_text.h"
@@ -13,38 +12,6 @@ struct Hundredths {
     std::int64_t x = 0;
     std::int64_t y = 0;
 };
-
-// Reads a coordinate written as the program writes it ("-12.34") after `word` in a line.
-std::optional<std::int64_t> ReadCoordinate(std::string_view line, char word) {
-    const char key[] = {' ', word, '\0'};
-    const std::size_t at = line.find(key);
-    if (at == std::string_view::npos) return std::nullopt;
-    std::size_t i = at + 2;
-    const bool negative = i < line.size() && line[i] == '-';
-    if (negative) ++i;
-    std::int64_t value = 0;
-    int decimals = -1;
-    for (; i < line.size(); ++i) {
-        const char c = line[i];
-        if (c == '.' && decimals < 0) {
-            decimals = 0;
-        } else if (c >= '0' && c <= '9' && decimals < 2) {
-            value = value * 10 + (c - '0');
-            if (decimals >= 0) ++decimals;
-        } else {
-            break;
-        }
-    }
-    if (decimals != 2) return std::nullopt;
-    return negative ? -value : value;
-}
-
-std::optional<Hundredths> ReadMove(std::string_view line) {
-    const auto x = ReadCoordinate(line, 'X');
-    const auto y = ReadCoordinate(line, 'Y');
-    if (!x || !y) return std::nullopt;
-    return Hundredths{*x, *y};
-}
 
 void Append(std::string& out, std::int64_t hundredths) {
     char room[32];
@@ -61,23 +28,21 @@ void AppendPoint(std::string& out, char command, Hundredths p) {
 }  // namespace
 
 std::string DrawToolpathSvg(const EngravingProgram& program) {
-    const std::vector<std::string_view> lines = program.Lines();
     std::string travel;
     std::string cuts;
     Hundredths at;  // the machine starts at the program origin
     Hundredths low, high;
     for (const PreviewStroke& stroke : program.strokes) {
-        if (stroke.line >= lines.size()) continue;
-        const std::optional<Hundredths> to = ReadMove(lines[stroke.line]);
-        if (!to) continue;
+        // The program's own coordinates, exact at any scale, unlike the preview's pixels.
+        const Hundredths to{stroke.programX, stroke.programY};
         if (stroke.kind == StrokeKind::Travel) {
             AppendPoint(travel, 'M', at);
-            AppendPoint(travel, 'L', *to);
-            AppendPoint(cuts, 'M', *to);
+            AppendPoint(travel, 'L', to);
+            AppendPoint(cuts, 'M', to);
         } else {
-            AppendPoint(cuts, 'L', *to);
+            AppendPoint(cuts, 'L', to);
         }
-        at = *to;
+        at = to;
         low = {std::min(low.x, at.x), std::min(low.y, at.y)};
         high = {std::max(high.x, at.x), std::max(high.y, at.y)};
     }

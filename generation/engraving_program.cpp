@@ -71,7 +71,7 @@ void TraceFigures(const TextOutline& outline, const ProgramSettings& settings, P
     std::optional<ScaledPoint> lastWritten;
     auto stroke = [&](ScaledPoint p, StrokeKind kind, std::size_t line) {
         program.strokes.push_back(
-            {PreviewCoordinate(p.x), PreviewCoordinate(p.y), pen, kind, line});
+            {PreviewCoordinate(p.x), PreviewCoordinate(p.y), pen, kind, line, p.x, flip - p.y});
     };
 
     for (const OutlinePoint& point : outline) {

@@ -35,13 +35,16 @@ struct ExtentsBox {
 enum class StrokeKind { Travel, Cut };
 
 // One straight stroke of the preview, from where the previous one ended (the first from
-// (0, 0)) to (x, y) in preview pixels, y downward. It draws program line `line`.
+// (0, 0)) to (x, y) in preview pixels, y downward. It draws program line `line`, the move to
+// (programX, programY) in hundredths of a program unit, Y upward.
 struct PreviewStroke {
     int x = 0;
     int y = 0;
     std::uint32_t color = 0;  // 0x00BBGGRR
     StrokeKind kind = StrokeKind::Cut;
     std::size_t line = 0;
+    std::int64_t programX = 0;
+    std::int64_t programY = 0;
     bool operator==(const PreviewStroke&) const = default;
 };
 

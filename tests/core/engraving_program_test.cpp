@@ -44,15 +44,15 @@ TEST(EngravingProgramTest, TracesASquareAndClosesItBackToItsFirstPoint) {
     EXPECT_EQ(program.box, (ExtentsBox{0, 0, 3000, 4000}));
 }
 
-TEST(EngravingProgramTest, StrokesFollowTheProgramLinesInPreviewPixels) {
+TEST(EngravingProgramTest, StrokesFollowTheProgramLinesInPreviewPixelsAndProgramUnits) {
     const EngravingProgram program = Generate(kSquare, 150);
     // Preview points are the scaled pixels / 100, truncated and not flipped.
     EXPECT_THAT(program.strokes,
-                ElementsAre(PreviewStroke{15, 30, kColorBlue, StrokeKind::Travel, 1},
-                            PreviewStroke{45, 30, kColorRed, StrokeKind::Cut, 3},
-                            PreviewStroke{45, 60, kColorRed, StrokeKind::Cut, 4},
-                            PreviewStroke{15, 60, kColorRed, StrokeKind::Cut, 5},
-                            PreviewStroke{15, 30, kColorRed, StrokeKind::Cut, 6}));
+                ElementsAre(PreviewStroke{15, 30, kColorBlue, StrokeKind::Travel, 1, 1500, 3000},
+                            PreviewStroke{45, 30, kColorRed, StrokeKind::Cut, 3, 4500, 3000},
+                            PreviewStroke{45, 60, kColorRed, StrokeKind::Cut, 4, 4500, 0},
+                            PreviewStroke{15, 60, kColorRed, StrokeKind::Cut, 5, 1500, 0},
+                            PreviewStroke{15, 30, kColorRed, StrokeKind::Cut, 6, 1500, 3000}));
 }
 
 TEST(EngravingProgramTest, AnEmptyOutlineWritesNothing) {
@@ -115,7 +115,7 @@ TEST(EngravingProgramTest, AGlyphLeftOfTheCellGivesNegativeXAndANegativeLeftExte
     EXPECT_EQ(program.extents, "-x=0 -y=-1 x=2 y=7");
     EXPECT_EQ(Generate(outline, 200).extents, "-x=-2 -y=-4 x=8 y=30");
     // The preview truncates toward zero, like the program's integer part.
-    EXPECT_EQ(program.strokes.front(), (PreviewStroke{0, 1, kColorBlue, StrokeKind::Travel, 1}));
+    EXPECT_EQ(program.strokes.front(), (PreviewStroke{0, 1, kColorBlue, StrokeKind::Travel, 1, -50, 600}));
 }
 
 TEST(EngravingProgramTest, ScaleEndsAndHeightsAsTyped) {
@@ -138,8 +138,8 @@ TEST(EngravingProgramTest, EveryFigureStartsWithALiftAndTheRunIsRepeatable) {
     std::vector<PreviewStroke> travels;
     for (const PreviewStroke& s : first.strokes)
         if (s.kind == StrokeKind::Travel) travels.push_back(s);
-    EXPECT_THAT(travels, ElementsAre(PreviewStroke{1, 1, kColorBlue, StrokeKind::Travel, 1},
-                                     PreviewStroke{5, 5, kColorBlue, StrokeKind::Travel, 7}));
+    EXPECT_THAT(travels, ElementsAre(PreviewStroke{1, 1, kColorBlue, StrokeKind::Travel, 1, 100, 500},
+                                     PreviewStroke{5, 5, kColorBlue, StrokeKind::Travel, 7, 500, 100}));
     EXPECT_EQ(first.Lines()[7], "G0 X5.00 Y1.00 ");
 }
 
