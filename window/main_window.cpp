@@ -95,7 +95,7 @@ TForm1::TForm1(WindowServices services)
     font.Charset = kGb2312Charset;  // taken over from the window's font
     font.Color = kColorRed;
     TestoDaScrivere->setEngravingFont(font);
-    Testo->setPenWidth(ReadWholeNumber(View(Diametro->text().toUtf8())));
+    SetPenWidthFromDiametro();
     Testo->setCanvasFont(font);
 
     SaveDialog1.title = QStringLiteral("保存 程序 GCode");
@@ -196,6 +196,10 @@ void TForm1::SetEngravingFont(const EngravingFont& font) {
     Testo->setCanvasFont(font);
 }
 
+void TForm1::SetPenWidthFromDiametro() {
+    Testo->setPenWidth(ReadWholeNumber(View(Diametro->text().toUtf8())));
+}
+
 void TForm1::GenerateClick(QObject*) {
     Memo1->clear();
     Testo->ClearPreview();
@@ -223,7 +227,7 @@ void TForm1::FontClick(QObject*) {
     if (!chosen) return;
     FontDialog1.font = *chosen;
     SetEngravingFont(ChosenEngravingFont(*chosen, current, pixelsPerInch_));
-    Testo->setPenWidth(ReadWholeNumber(View(Diametro->text().toUtf8())));
+    SetPenWidthFromDiametro();
 }
 
 void TForm1::ScrollBar1Change(QObject*) {
@@ -232,7 +236,7 @@ void TForm1::ScrollBar1Change(QObject*) {
 }
 
 void TForm1::DiametroChange(QObject*) {
-    Testo->setPenWidth(ReadWholeNumber(View(Diametro->text().toUtf8())));
+    SetPenWidthFromDiametro();
 }
 
 void TForm1::SalvaClick(QObject*) {

@@ -74,6 +74,8 @@ class TForm1 : public QWidget {
     void ConnectHandlers();
     // Both copies of the engraving font, always together.
     void SetEngravingFont(const EngravingFont& font);
+    // The preview pen takes the cutter diameter as typed, read the permissive way.
+    void SetPenWidthFromDiametro();
     // A handler that fails shows the failure in the error box; the window stays usable.
     void Handle(QObject* sender, void (TForm1::*handler)(QObject*));
 
